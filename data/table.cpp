@@ -641,6 +641,38 @@ QString Table::valueAt(int row, const QString& field) const {
     return query.step() ? query.text(0) : QString();
 }
 
+QList<QStringList> Table::rows(int first, int count, const QStringList& fields) const {
+    requireOpen();
+    first = std::max(first, 0);
+    const int end = std::min(first + count, int(m_view.size()));
+    QList<QStringList> result;
+    if (first >= end)
+        return result;
+    QStringList columns{QStringLiteral("rowid")}, ids;
+    for (const QString& f : fields) {
+        fieldIndex(f);
+        columns << quoted(f);
+    }
+    for (int i = first; i < end; ++i)
+        ids << QString::number(m_view[size_t(i)]);
+    sql::Statement query(m_db,
+                         QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)")
+                             .arg(columns.join(", "), quoted(m_def.name), ids.join(',')),
+                         m_def.name);
+    std::unordered_map<long long, QStringList> found;
+    while (query.step()) {
+        QStringList values;
+        for (int i = 0; i < fields.size(); ++i)
+            values << query.text(i + 1);
+        found.emplace(query.integer(0), std::move(values));
+    }
+    for (int i = first; i < end; ++i) {
+        const auto it = found.find(m_view[size_t(i)]);
+        result.append(it != found.end() ? it->second : QStringList(QList<QString>(fields.size())));
+    }
+    return result;
+}
+
 void Table::forEachRecord(const QStringList& fields,
                           const std::function<void(const QStringList& values)>& visit) const {
     requireOpen();
@@ -705,7 +737,8 @@ void Table::setFieldOnVisibleRecords(const QString& field, const QString& value)
 
 // ---- Creating table files ---------------------------------------------------------------
 
-void createTableFile(const QString& path, const TableDef& definition, const QString& password) {
+void createTableFile(const QString& path, const TableDef& definition, const QString& password,
+                     const QList<QStringList>& records) {
     QFile::remove(path);
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(QDir::toNativeSeparators(path).toUtf8().constData(), &db,
@@ -739,6 +772,21 @@ void createTableFile(const QString& path, const TableDef& definition, const QStr
             const QString salt = QString::number(QRandomGenerator::system()->generate64(), 16);
             put(QStringLiteral("password_salt"), salt);
             put(QStringLiteral("password_hash"), passwordHash(salt, password));
+        }
+        QStringList names, places;
+        for (int i = 0; i < definition.fields.size(); ++i) {
+            names << quoted(definition.fields[i].name);
+            places << QStringLiteral("?%1").arg(i + 1);
+        }
+        sql::Statement insertRow(db,
+                                 QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                     .arg(quoted(definition.name), names.join(", "), places.join(", ")),
+                                 definition.name);
+        for (const QStringList& record : records) {
+            for (int i = 0; i < definition.fields.size(); ++i)
+                insertRow.bind(i + 1, record.value(i));
+            insertRow.run();
+            insertRow.reset();
         }
         transaction.commit();
     } catch (...) {

@@ -76,6 +76,8 @@ public:
     int currentRow() const { return m_row; }
     void moveToRow(int row);
     QString valueAt(int row, const QString& field) const;
+    // The values of the named fields for count visible rows from first, read in one query.
+    QList<QStringList> rows(int first, int count, const QStringList& fields) const;
 
     void setEditConflictHandler(LockConflictHandler handler) { m_editConflict = std::move(handler); }
     void setDeleteConflictHandler(LockConflictHandler handler) { m_deleteConflict = std::move(handler); }
@@ -152,8 +154,10 @@ private:
     std::vector<Table*> m_tables;
 };
 
-// Creates an empty table file with its schema and, if given, its password (used by the
-// builder of the shipped files and by tests; the program itself never creates a table).
-void createTableFile(const QString& path, const TableDef& definition, const QString& password = {});
+// Creates a table file with its schema, its password ("" for none) and the given records, each
+// a value per field in field order, in one transaction (used by the builder of the shipped
+// files and by tests; the program itself never creates a table).
+void createTableFile(const QString& path, const TableDef& definition, const QString& password = {},
+                     const QList<QStringList>& records = {});
 
 } // namespace kartella::data
