@@ -2,12 +2,18 @@
 
 #include "app/tform52.h"
 #include "data/database.h"
+#include "forms/envelope/tform2.h"
+#include "forms/labels/selection_window.h"
+#include "forms/labels/settings_window.h"
+#include "forms/posting-receipt/tform21.h"
+#include "forms/return-receipt/tform23.h"
 #include "printing/layout_window.h"
 #include "reference/address_windows.h"
 #include "reference/reference_windows.h"
 
 #include <QWidget>
 #include <functional>
+#include <stdexcept>
 
 namespace kartella {
 
@@ -40,6 +46,46 @@ Factory factoryFor(const QString& name) {
         return [](data::Database& db, Windows&) { return std::make_unique<TForm5>(db); };
     if (name == "TForm6")
         return [](data::Database& db, Windows&) { return std::make_unique<TForm6>(db); };
+    // Entry windows reach their layout windows, and selection windows their settings windows,
+    // when they first need them.
+    auto layoutOf = [](Windows& windows, const char* layout) {
+        return [&windows, layout]() -> printing::LayoutWindow& { return windows.requireLayout(layout); };
+    };
+    auto windowOf = [](Windows& windows, const char* window) {
+        return [&windows, window]() -> QWidget& { return windows.requireWindow(window); };
+    };
+    if (name == "TForm21")
+        return [layoutOf](data::Database& db, Windows& w) {
+            return std::make_unique<TForm21>(db, layoutOf(w, "TForm22"));
+        };
+    if (name == "TForm23")
+        return [layoutOf](data::Database& db, Windows& w) {
+            return std::make_unique<TForm23>(db, layoutOf(w, "TForm24"));
+        };
+    // Envelopes and label sheets: the envelope window picks one of its seven layouts by the size
+    // chosen; each label selection window opens its settings window, which prints its sheet.
+    if (name == "TForm2")
+        return [](data::Database& db, Windows& w) {
+            return std::make_unique<TForm2>(db, [&w](const QString& layout) -> printing::LayoutWindow& {
+                return w.requireLayout(layout);
+            });
+        };
+    if (name == "TForm30")
+        return [windowOf](data::Database& db, Windows& w) {
+            return std::make_unique<TForm30>(db, windowOf(w, "TForm15"));
+        };
+    if (name == "TForm15")
+        return [layoutOf](data::Database&, Windows& w) {
+            return std::make_unique<TForm15>(layoutOf(w, "TForm29"));
+        };
+    if (name == "TForm31")
+        return [windowOf](data::Database& db, Windows& w) {
+            return std::make_unique<TForm31>(db, windowOf(w, "TForm32"));
+        };
+    if (name == "TForm32")
+        return [layoutOf](data::Database&, Windows& w) {
+            return std::make_unique<TForm32>(layoutOf(w, "TForm33"));
+        };
     if (name == "TForm52")
         return [](data::Database& db, Windows&) { return std::make_unique<TForm52>(db); };
     return {};
@@ -103,6 +149,18 @@ printing::LayoutWindow* Windows::layout(const QString& name) const {
         if (e.name == name)
             return qobject_cast<printing::LayoutWindow*>(e.object.get());
     return nullptr;
+}
+
+QWidget& Windows::requireWindow(const QString& name) const {
+    if (QWidget* found = window(name))
+        return *found;
+    throw std::logic_error("no window " + name.toStdString());
+}
+
+printing::LayoutWindow& Windows::requireLayout(const QString& name) const {
+    if (printing::LayoutWindow* found = layout(name))
+        return *found;
+    throw std::logic_error("no layout window " + name.toStdString());
 }
 
 QStringList Windows::created() const {

@@ -30,6 +30,9 @@ public:
 
     QWidget* window(const QString& name) const;
     printing::LayoutWindow* layout(const QString& name) const;
+    // As above, for a window the program cannot work without: its absence is a programming error.
+    QWidget& requireWindow(const QString& name) const;
+    printing::LayoutWindow& requireLayout(const QString& name) const;
     QStringList created() const;
 
 private:

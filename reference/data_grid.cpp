@@ -6,10 +6,25 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolButton>
 
 namespace kartella {
+
+namespace {
+// Draws a column's cells in bold.
+class BoldDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font.setBold(true);
+    }
+};
+} // namespace
 
 DBGrid::DBGrid(data::Table& table, QList<GridColumn> columns, Editing editing, QWidget* parent)
     : QTableView(parent), m_model(new data::GridModel(table, columns, editing == Editing::InPlace, this)),
@@ -33,8 +48,11 @@ DBGrid::DBGrid(data::Table& table, QList<GridColumn> columns, Editing editing, Q
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    for (int i = 0; i < columns.size(); ++i)
+    for (int i = 0; i < columns.size(); ++i) {
         setColumnWidth(i, columns[i].width);
+        if (columns[i].bold)
+            setItemDelegateForColumn(i, new BoldDelegate(this));
+    }
 
     QPalette p = palette();
     p.setColor(QPalette::Text, Qt::blue);

@@ -49,6 +49,7 @@ ReferenceTableWindow::ReferenceTableWindow(data::Table& table, Settings settings
 void ReferenceTableWindow::FormShow() {
     Edit1->clear(); // a text left from the last showing changes: the search runs with ""
     m_table.setIndex(m_settings.indexName);
+    Edit1->setFocus(); // the user comes here to search
 }
 
 void ReferenceTableWindow::Edit1Change() {

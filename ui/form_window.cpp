@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDateEdit>
 #include <QFrame>
 #include <QGuiApplication>
@@ -65,7 +66,13 @@ QLineEdit* edit(QWidget* parent, const char* name, QRect box, int maxLength) {
 
 QComboBox* comboBox(QWidget* parent, const char* name, QRect box, const QStringList& items) {
     auto* c = named(new QComboBox(parent), name);
-    c->setEditable(true);
+    // No completion: what the user types stays exactly as typed (a picker matches names exactly,
+    // and Qt's default completer would turn "kiss" into a stored "Kiss Anna"). A line edit that
+    // brings a bare completer of its own also spares building the default one over the list.
+    auto* line = new QLineEdit(c);
+    line->setCompleter(new QCompleter(line));
+    c->setLineEdit(line);
+    c->setCompleter(nullptr);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setGeometry(box.x(), box.y(), box.width(), box.height() > 0 ? box.height() : 23);
     c->addItems(items);

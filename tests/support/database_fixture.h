@@ -4,6 +4,9 @@
 #include "data/database.h"
 #include "tests/support/test_support.h"
 
+#include <QTest>
+#include <QWidget>
+
 namespace kartella::testing {
 
 struct OpenDatabase {
@@ -44,5 +47,23 @@ struct OpenDatabase {
             add(db.tbl_Orsz, {"JEL", sign, "MEGNEV", name, "KOD", code});
     }
 };
+
+struct Party {
+    QString name, postalCode, settlement, street;
+};
+
+// Adds parties with their names and addresses to Partner or Felado.
+inline void addParties(data::Table& table, const QList<Party>& parties) {
+    for (const Party& p : parties)
+        OpenDatabase::add(table, {"NEV", p.name, "IRSZ", p.postalCode, "TELEP", p.settlement, "CIM", p.street});
+}
+
+// A window's control by its name; a missing one ends the test run.
+template <typename W> W& control(const QWidget& window, const char* name) {
+    W* w = window.findChild<W*>(QLatin1String(name));
+    if (!w)
+        qFatal("no control %s in %s", name, qPrintable(window.objectName()));
+    return *w;
+}
 
 } // namespace kartella::testing
