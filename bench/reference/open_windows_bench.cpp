@@ -78,9 +78,9 @@ int main(int argc, char** argv) {
     }
     std::printf("opening windows, median of %d runs (%s)\n", runs,
                 qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "display");
-    std::printf("  settlement window, %d postal codes:  %.1f ms (goal: under 50 ms)\n", db.tbl_Irsz.recordCount(),
-                median(settlementTimes));
-    std::printf("  partner list, %d partners:         %.1f ms (goal: under 50 ms)\n", db.tbl_Partner.recordCount(),
-                median(listTimes));
+    std::printf("  settlement window, %d postal codes:  %.1f ms (goal: under 50 ms)\n",
+                db.tbl_Irsz.recordCount(), median(settlementTimes));
+    std::printf("  partner list, %d partners:         %.1f ms (goal: under 50 ms)\n",
+                db.tbl_Partner.recordCount(), median(listTimes));
     return 0;
 }

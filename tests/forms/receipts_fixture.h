@@ -38,7 +38,6 @@ public:
     std::unique_ptr<printing::LayoutWindow> layout;
 };
 
-
 // Shows the window as the main window would and waits until it has the focus.
 inline bool open(QWidget& window) {
     window.show();

@@ -55,7 +55,8 @@ struct Party {
 // Adds parties with their names and addresses to Partner or Felado.
 inline void addParties(data::Table& table, const QList<Party>& parties) {
     for (const Party& p : parties)
-        OpenDatabase::add(table, {"NEV", p.name, "IRSZ", p.postalCode, "TELEP", p.settlement, "CIM", p.street});
+        OpenDatabase::add(table,
+                          {"NEV", p.name, "IRSZ", p.postalCode, "TELEP", p.settlement, "CIM", p.street});
 }
 
 // A window's control by its name; a missing one ends the test run.

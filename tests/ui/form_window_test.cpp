@@ -12,7 +12,8 @@ class FormWindowTest : public QObject {
 private slots:
     void anEditableListKeepsWhatIsTyped() {
         FormWindow window("TFormX", "Próba:", {300, 200});
-        QComboBox* picker = build::comboBox(&window, "ComboBox1", {8, 8, 200, 0}, {"Kiss Anna", "Kovács Béla"});
+        QComboBox* picker =
+            build::comboBox(&window, "ComboBox1", {8, 8, 200, 0}, {"Kiss Anna", "Kovács Béla"});
         window.show();
         QApplication::setActiveWindow(&window);
         picker->setFocus();
