@@ -14,7 +14,7 @@ namespace {
 constexpr double kMmPerUnit = kMmPerPoint / kFontUnitsPerPoint;
 
 struct CachedFont {
-    FontSpec spec;
+    FontSpec fontSpec;
     QFont font;
     QFontMetricsF metrics;
     FontMetricsMm mm;
@@ -34,24 +34,24 @@ bool isBlackFamily(const QString& family) {
     return family.compare("Arial Black", Qt::CaseInsensitive) == 0;
 }
 
-CachedFont& cached(const FontSpec& spec) {
+CachedFont& cached(const FontSpec& fontSpec) {
     // A layout uses a handful of fonts: a short list searched from the last one used is quickest.
     static std::vector<std::unique_ptr<CachedFont>> cache;
     static CachedFont* last = nullptr;
-    if (last && last->spec == spec)
+    if (last && last->fontSpec == fontSpec)
         return *last;
     for (auto& entry : cache)
-        if (entry->spec == spec)
+        if (entry->fontSpec == fontSpec)
             return *(last = entry.get());
-    QFont font(installedFamily(spec.family));
-    font.setPixelSize(std::max(1, int(std::lround(spec.pointSize * kFontUnitsPerPoint))));
-    const bool black = isBlackFamily(spec.family);
+    QFont font(installedFamily(fontSpec.family));
+    font.setPixelSize(std::max(1, int(std::lround(fontSpec.pointSize * kFontUnitsPerPoint))));
+    const bool black = isBlackFamily(fontSpec.family);
     if (black && font.family() != QLatin1String("Arial Black"))
         font.setWeight(QFont::Black);
     else
-        font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+        font.setWeight(fontSpec.bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(fontSpec.italic);
+    font.setUnderline(fontSpec.underline);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(
         QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferQuality | QFont::PreferNoShaping));
@@ -59,7 +59,7 @@ CachedFont& cached(const FontSpec& spec) {
     QFontMetricsF metrics(font);
     FontMetricsMm mm{Mm(metrics.ascent() * kMmPerUnit), Mm(metrics.descent() * kMmPerUnit), {}};
     mm.lineHeight = mm.ascent + mm.descent;
-    cache.push_back(std::make_unique<CachedFont>(CachedFont{spec, font, metrics, mm, {}}));
+    cache.push_back(std::make_unique<CachedFont>(CachedFont{fontSpec, font, metrics, mm, {}}));
     return *(last = cache.back().get());
 }
 
@@ -80,18 +80,18 @@ QString installedFamily(const QString& layoutFamily) {
     return family;
 }
 
-const QFont& unitFont(const FontSpec& spec) {
-    return cached(spec).font;
+const QFont& unitFont(const FontSpec& fontSpec) {
+    return cached(fontSpec).font;
 }
 
-const FontMetricsMm& fontMetrics(const FontSpec& spec) {
-    return cached(spec).mm;
+const FontMetricsMm& fontMetrics(const FontSpec& fontSpec) {
+    return cached(fontSpec).mm;
 }
 
-Mm textWidth(const FontSpec& spec, const QString& text) {
+Mm textWidth(const FontSpec& fontSpec, const QString& text) {
     if (text.isEmpty())
         return Mm(0);
-    CachedFont& font = cached(spec);
+    CachedFont& font = cached(fontSpec);
     double units = 0;
     for (const QChar c : text) {
         // Characters that combine with their neighbours are measured with the whole text.

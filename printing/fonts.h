@@ -21,7 +21,7 @@ inline constexpr int kFontUnitsPerPoint = 10;
 QString installedFamily(const QString& layoutFamily);
 
 // The font in measuring units (pixel size = pointSize x kFontUnitsPerPoint).
-const QFont& unitFont(const FontSpec& spec);
+const QFont& unitFont(const FontSpec& fontSpec);
 
 struct FontMetricsMm {
     Mm ascent;
@@ -29,7 +29,7 @@ struct FontMetricsMm {
     Mm lineHeight; // ascent + descent: lines follow each other at this distance
 };
 
-const FontMetricsMm& fontMetrics(const FontSpec& spec);
-Mm textWidth(const FontSpec& spec, const QString& text);
+const FontMetricsMm& fontMetrics(const FontSpec& fontSpec);
+Mm textWidth(const FontSpec& fontSpec, const QString& text);
 
 } // namespace kartella::printing
