@@ -48,9 +48,11 @@ int runKartella(int argc, char** argv, std::function<void(TForm1&)> onShown) {
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
-    // The windows are designed in Segoe UI; where it is missing, a face of similar width stands in.
-    QFont::insertSubstitutions(QStringLiteral("Segoe UI"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    // The windows are designed in Segoe UI and MS Sans Serif; where they are missing, a face of
+    // similar width stands in.
+    for (const QString& family : {QStringLiteral("Segoe UI"), QStringLiteral("MS Sans Serif")})
+        QFont::insertSubstitutions(family,
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 
     MessageDialogs messageDialogs;
     setDialogs(&messageDialogs);
