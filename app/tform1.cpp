@@ -236,9 +236,10 @@ void TForm1::FormShow() {
         QTimer::singleShot(0, this, &QWidget::close);
         return;
     }
-    m_db.programDirectory = QDir::toNativeSeparators(QDir::currentPath());
-    m_config.write(QStringLiteral("PRDIR"), QDir::toNativeSeparators(QDir::currentPath()));
     m_started = true;
+    m_db.programDirectory = QDir::toNativeSeparators(QDir::currentPath());
+    // A directory that cannot be written (no PRDIR stored) is reported, and the program goes on.
+    m_config.write(QStringLiteral("PRDIR"), QDir::toNativeSeparators(QDir::currentPath()));
 }
 
 void TForm1::Timer1Timer() {

@@ -91,6 +91,20 @@ private slots:
         QVERIFY(scripted.messages.isEmpty());
     }
 
+    void aProgramDirectoryThatCannotBeRecordedIsReportedAndTheProgramGoesOn() {
+        Started s;
+        s.window.reset();
+        // Something in the way of the lock file: the PRDIR record cannot be put into edit state.
+        QVERIFY(QDir(s.dir.path()).mkpath("Config.lck/foglalt"));
+        s.window = std::make_unique<TForm1>();
+        s.window->show();
+        QVERIFY(s.window->started());
+        QVERIFY(s.window->isVisible());
+        QCOMPARE(scripted.messages.size(), 1);
+        QCOMPARE(scripted.messages[0].kind, QString("error"));
+        QVERIFY(s.window->database().tbl_Partner.isOpen());
+    }
+
     void aMissingTableIsNamedWithItsDirectoryAndStopsTheStart() {
         {
             testing::ProgramDirectory dir;
