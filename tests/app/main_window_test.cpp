@@ -1,10 +1,10 @@
-#include "app/application.h"
 #include "app/maker.h"
 #include "app/shell.h"
 #include "app/tform1.h"
 #include "app/tform52.h"
 #include "app/update_request.h"
 #include "app/windows.h"
+#include "tests/support/program_test_main.h"
 #include "tests/support/test_support.h"
 #include "ui/link_label.h"
 #include "ui/scripted_dialogs.h"
@@ -292,10 +292,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    KartellaApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Kartella");
-    MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KARTELLA_PROGRAM_TEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

@@ -1,6 +1,6 @@
-#include "app/application.h"
 #include "reference/data_grid.h"
 #include "tests/support/database_fixture.h"
+#include "tests/support/program_test_main.h"
 #include "ui/scripted_dialogs.h"
 
 #include <QHeaderView>
@@ -157,10 +157,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    KartellaApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Kartella");
-    GridTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KARTELLA_PROGRAM_TEST_MAIN(GridTest)
 #include "grid_test.moc"

@@ -1,7 +1,7 @@
-#include "app/application.h"
 #include "reference/address_windows.h"
 #include "reference/reference_windows.h"
 #include "tests/support/database_fixture.h"
+#include "tests/support/program_test_main.h"
 #include "ui/scripted_dialogs.h"
 
 #include <QComboBox>
@@ -296,10 +296,5 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    KartellaApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Kartella");
-    ReferenceWindowsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KARTELLA_PROGRAM_TEST_MAIN(ReferenceWindowsTest)
 #include "reference_windows_test.moc"
