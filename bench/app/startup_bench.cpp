@@ -2,6 +2,7 @@
 // postal-code table and 10,000 partners, from process start to its main window shown, beside
 // a bare Qt program showing one empty window. Both are started as processes, alternately.
 //   bench_startup [RUNS]      (uses $DISPLAY when set, else the offscreen platform)
+#include "bench/median.h"
 #include "data/table.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+
+using kartella::bench::median;
 
 namespace {
 
@@ -32,11 +35,6 @@ double timeToShown(const QString& program, const QString& directory) {
     }
     process.waitForFinished();
     return ms;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

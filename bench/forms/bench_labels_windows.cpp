@@ -5,6 +5,7 @@
 //
 //   bench_forms_labels [--count N] [--runs R]
 
+#include "bench/median.h"
 #include "data/database.h"
 #include "forms/labels/selection_window.h"
 #include "forms/labels/settings_window.h"
@@ -22,6 +23,8 @@
 #include <vector>
 
 using namespace kartella;
+
+using kartella::bench::median;
 
 namespace {
 
@@ -108,12 +111,6 @@ Timings run(int count) {
     for (db.tbl_Partner.first(); !db.tbl_Partner.eof(); db.tbl_Partner.next())
         t.remainingMarks += !db.tbl_Partner.fieldAsText("TMP").isEmpty();
     return t;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace

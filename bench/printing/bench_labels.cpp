@@ -6,6 +6,7 @@
 //   bench_printing_labels [--count N] [--runs R]
 //   bench_printing_labels --child engine|floor --count N --out FILE.pdf   (one measurement)
 
+#include "bench/median.h"
 #include "data/record_source.h"
 #include "printing/fonts.h"
 #include "printing/layout_window.h"
@@ -24,6 +25,8 @@
 
 using namespace kartella;
 using namespace kartella::printing;
+
+using kartella::bench::median;
 
 namespace {
 
@@ -109,11 +112,6 @@ double floorProgram(const std::vector<Partner>& list, const QString& out) {
     }
     painter.end();
     return timer.nsecsElapsed() / 1e6;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // bench_open_windows [RUNS]: medians of opening the settlement window (index set, grid filled)
 // on the shipped postal-code table, and the partner list (table re-read, grid filled) with
 // 100,000 partners, each from the menu's action to the window shown and painted.
+#include "bench/median.h"
 #include "data/database.h"
 #include "reference/address_windows.h"
 #include "reference/reference_windows.h"
@@ -16,12 +17,9 @@
 
 using namespace kartella;
 
-namespace {
+using kartella::bench::median;
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+namespace {
 
 // From the click to the window painted: the menu's action, then the events that show it.
 template <typename Action> double timeToShown(QWidget& window, Action action) {
